@@ -67,12 +67,10 @@ static const Pripad kPripady[] = {
     {"EmptyInput", "", [](Prepis& p) { p.Zadani().Konec(); }},
     {"EndsAfterTheIntro", "\n", [](Prepis& p) { p.Zadani().Konec(); }},
     // Input ends in the middle of a turn: the game still plays it through.
-    {"EndsAfterACount", "\n5", [](Prepis& p) {
-       p.Zadani().Otevreni(5).Zadani().Konec();
-     }},
-    {"EndsAtTheOpeningPause", "\n5\n", [](Prepis& p) {
-       p.Zadani().Otevreni(5).Zadani().Konec();
-     }},
+    {"EndsAfterACount", "\n5",
+     [](Prepis& p) { p.Zadani().Otevreni(5).Zadani().Konec(); }},
+    {"EndsAtTheOpeningPause", "\n5\n",
+     [](Prepis& p) { p.Zadani().Otevreni(5).Zadani().Konec(); }},
     {"WindowsLineEnds", "\r\n3\r\n\r\n\r\n0\r\n\r\n",
      [](Prepis& p) { p.Zadani().Otevreni(3).Zadani().Konec(); }},
 };

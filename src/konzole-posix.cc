@@ -15,6 +15,7 @@
 static const char kObnovit[] = "\x1b[0m";
 
 static bool jeTerminal;
+bool barvyNaVystupu;
 
 static void Dokoncit() {
   Odeslat();
@@ -36,6 +37,7 @@ static bool Pripravit() {
   const char* term = std::getenv("TERM");
   jeTerminal =
       isatty(STDOUT_FILENO) && term && *term && std::strcmp(term, "dumb") != 0;
+  barvyNaVystupu = jeTerminal;
   if (jeTerminal) {
     signal(SIGINT, PriPreruseni);
     signal(SIGTERM, PriPreruseni);
@@ -47,9 +49,9 @@ static const bool pripraveno = Pripravit();
 // Starts unknown, so the first colour is always written.
 static int barvaNaTerminalu = -1;
 
-void NastavitBarvu(int barva) {
+void ZobrazitBarvu(int barva) {
   barva &= 0xffff;
-  if (!jeTerminal || barva == barvaNaTerminalu)
+  if (barva == barvaNaTerminalu)
     return;
   barvaNaTerminalu = barva;
   // Attribute bits are blue, green, red; ANSI numbers the same colours

@@ -1,11 +1,12 @@
 #include "konzole.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
 #include "platforma.h"
 
-char vystup[kVelikostVystupu];
+char vystup[kVelikostVystupu + kKratkyText];
 size_t vystupObsazeno;
 
 void Odeslat() {
@@ -54,6 +55,69 @@ void Napsat(const char* text, std::initializer_list<int64_t> cisla,
       text += delka;
     }
   }
+}
+
+CislovanyText::CislovanyText(const char* text) {
+  const char* zaCislem = text + 2;  // the text begins with %d
+  zaCislem_ = std::min(std::strlen(zaCislem), kKratkyText);
+  std::memcpy(znaky_ + kKonecCisla, zaCislem, zaCislem_);
+  Nastavit(0);
+}
+
+void CislovanyText::Nastavit(int64_t cislo) {
+  char cislice[kKonecCisla];
+  char* konec = std::to_chars(cislice, cislice + sizeof cislice, cislo).ptr;
+  size_t pocet = konec - cislice;
+  zacatek_ = kKonecCisla - pocet;
+  std::memcpy(znaky_ + zacatek_, cislice, pocet);
+  delka_ = pocet + zaCislem_;
+  posledni_ = konec[-1];
+  // Past INT64_MAX this wraps to a negative number, which never counts up.
+  dalsi_ = static_cast<int64_t>(static_cast<uint64_t>(cislo) + 1);
+}
+
+// The last digit goes from 9 to 0: the digits before it count up.
+void CislovanyText::PrenestDesitku() {
+  posledni_ = '0';
+  size_t i = kKonecCisla - 2;
+  while (i >= zacatek_ && znaky_[i] == '9')
+    znaky_[i--] = '0';
+  if (i < zacatek_) {
+    znaky_[i] = '1';
+    zacatek_ = i;
+    delka_++;
+  } else {
+    znaky_[i]++;
+  }
+}
+
+void CislovanyText::Napsat(int64_t cislo) {
+  if (cislo == dalsi_ && cislo > 0) {
+    if (posledni_ != '9')
+      posledni_++;
+    else
+      PrenestDesitku();
+    dalsi_++;
+  } else if (cislo >= 0) {
+    Nastavit(cislo);
+  } else {
+    char text[kKonecCisla + kKratkyText];
+    char* konec = std::to_chars(text, text + kKonecCisla, cislo).ptr;
+    std::memcpy(konec, znaky_ + kKonecCisla, zaCislem_);
+    NapsatBajty(text, konec - text + zaCislem_);
+    return;  // the digits stay as they were, for the number after them
+  }
+
+  if (delka_ > kKratkyText) {
+    znaky_[kKonecCisla - 1] = posledni_;
+    NapsatBajty(znaky_ + zacatek_, delka_);
+    return;
+  }
+  // The block is copied from digits that seldom change and the last digit
+  // is written over it: reading digits just changed one by one would stall
+  // the processor.
+  NapsatKratky(znaky_ + zacatek_, delka_);
+  vystup[vystupObsazeno - zaCislem_ - 1] = posledni_;
 }
 
 void NapsatBanner() { NapsatRadek("\n\n======TRUHLOVYPRASKOVAC!======\n"); }

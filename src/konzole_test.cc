@@ -136,3 +136,36 @@ TEST(Napsat, BannerRuleAndLines) {
   NapsatRadek("Je to tu!");
   EXPECT_EQ(Napsane(), "Je to tu!\n");
 }
+
+TEST(CislovanyText, WritesEachNumberAsPrintfWould) {
+  // Runs of numbers that count up (carries, new digits, the largest and
+  // smallest numbers) and numbers that jump, in both directions.
+  struct {
+    int64_t od, po;
+  } useky[] = {{1, 120000},
+               {5, 5},
+               {999, 1001},
+               {7, 12},
+               {0, 11},
+               {-12, 3},
+               {99999, 100001},
+               {1, 1},
+               {2147483640, 2147483647},
+               {INT64_MAX - 2, INT64_MAX},
+               {INT64_MIN, INT64_MIN + 1},
+               {9999999999999999, 10000000000000001}};
+  CislovanyText bedna("%d. bedna -> ");
+  for (auto& usek : useky) {
+    std::string ocekavany, napsany;
+    for (int64_t n = usek.od;; n++) {
+      ocekavany += std::to_string(n) + ". bedna -> ";
+      bedna.Napsat(n);
+      if (vystupObsazeno > kVelikostVystupu / 2)
+        napsany += Napsane();
+      if (n == usek.po)
+        break;
+    }
+    napsany += Napsane();
+    ASSERT_EQ(napsany, ocekavany) << "from " << usek.od << " to " << usek.po;
+  }
+}

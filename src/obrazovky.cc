@@ -56,36 +56,27 @@ void OteviraniBeden() {
   VycistitObrazovku();
   NapsatBanner();
   NapsatRadek("Je to tu!");
+  // Each tier's colour, word and counters, in the order of the tiers. The
+  // crate's tier picks them out of these, so no crate waits on a guess of
+  // its tier.
+  static constexpr int kBarva[] = {7, 1, 5, 6};
+  static constexpr KratkyRadek kSlovo[] = {
+      Radek("bezna"), Radek("vzacna"), Radek("epicka"), Radek("legendarni!")};
+  int32_t* const pocet[] = {&pocetBezny, &pocetVzacny, &pocetEpicky,
+                            &pocetLegendarni};
+  int64_t* const celkem[] = {&celkemPocetBezny, &celkemPocetVzacny,
+                             &celkemPocetEpicky, &celkemPocetLegendarni};
+
+  CislovanyText bedna("%d. bedna -> ");
   for (int64_t n = 1; n <= kolikOtevrit; n++) {
     pocetOtevrenychBeden++;
     NastavitBarvu(15);
-    Napsat("%d. bedna -> ", {n});
-    switch (UrovenHodu(std::rand() % 10000)) {
-      case Bezna:
-        NastavitBarvu(7);
-        NapsatRadek("bezna");
-        pocetBezny++;
-        celkemPocetBezny++;
-        break;
-      case Vzacna:
-        NastavitBarvu(1);
-        NapsatRadek("vzacna");
-        pocetVzacny++;
-        celkemPocetVzacny++;
-        break;
-      case Epicka:
-        NastavitBarvu(5);
-        NapsatRadek("epicka");
-        pocetEpicky++;
-        celkemPocetEpicky++;
-        break;
-      case Legendarni:
-        NastavitBarvu(6);
-        NapsatRadek("legendarni!");
-        pocetLegendarni++;
-        celkemPocetLegendarni++;
-        break;
-    }
+    bedna.Napsat(n);
+    Uroven uroven = UrovenHodu(std::rand() % 10000);
+    NastavitBarvu(kBarva[uroven]);
+    NapsatRadek(kSlovo[uroven]);
+    ++*pocet[uroven];
+    ++*celkem[uroven];
   }
   NastavitBarvu(15);
   NapsatCaru();

@@ -84,8 +84,9 @@ Prepis& Prepis::Otevreni(int kolik) {
     text_ += Tvar(pocet[2], "%lld epickou harmoniku\n",
                   "%lld epicke harmoniky\n", "%lld epickych harmonik\n");
   if (pocet[3])
-    text_ += Tvar(pocet[3], "%lld legendarni harmoniku\n",
-                  "%lld legendarni harmoniky\n", "%lld legendarnich harmonik\n");
+    text_ +=
+        Tvar(pocet[3], "%lld legendarni harmoniku\n",
+             "%lld legendarni harmoniky\n", "%lld legendarnich harmonik\n");
   text_ += kCara;
   text_ += "Stisknete cokoliv pro pokracovani";
   return *this;

@@ -74,14 +74,14 @@ Beh Spustit(const Spusteni& s) {
   close(roura[1]);
 
   // Reads the output until the game closes it or the time is up.
-  auto konec = std::chrono::steady_clock::now() +
-               std::chrono::seconds(s.limitSekund);
+  auto konec =
+      std::chrono::steady_clock::now() + std::chrono::seconds(s.limitSekund);
   beh.vcas = true;
   while (roura[0] >= 0) {
-    int zbyva = static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(
-            konec - std::chrono::steady_clock::now())
-            .count());
+    int zbyva =
+        static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                             konec - std::chrono::steady_clock::now())
+                             .count());
     pollfd cekani = {roura[0], POLLIN, 0};
     if (zbyva <= 0 || poll(&cekani, 1, zbyva) == 0) {
       beh.vcas = false;

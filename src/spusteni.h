@@ -8,12 +8,12 @@
 
 struct Spusteni {
   std::vector<std::string> prikaz;
-  std::string vstup;                // what standard input holds
-  const char* vstupZ = nullptr;     // or a file to read instead (/dev/null)
-  bool bezVstupu = false;           // or standard input closed
-  const char* vystupDo = nullptr;   // a file to write to instead of the pipe
-  bool zavrenaRoura = false;        // or a pipe nobody reads
-  bool ignorovatSigpipe = false;    // started with SIGPIPE ignored
+  std::string vstup;                   // what standard input holds
+  const char* vstupZ = nullptr;        // or a file to read instead (/dev/null)
+  bool bezVstupu = false;              // or standard input closed
+  const char* vystupDo = nullptr;      // a file to write to instead of the pipe
+  bool zavrenaRoura = false;           // or a pipe nobody reads
+  bool ignorovatSigpipe = false;       // started with SIGPIPE ignored
   std::vector<std::string> prostredi;  // NAME=value added to the environment
   int limitSekund = 60;
 };

@@ -122,8 +122,8 @@ TEST(Terminal, TierWordsInTheirColours) {
     int h = hod();
     int u = h < 8000 ? 0 : h < 9575 ? 1 : h < 9975 ? 2 : 3;
     urovni[u]++;
-    radky += (n > 1 ? kBila : "") + std::to_string(n) + ". bedna -> " + kBarvy[u] +
-             kSlova[u] + "\r\n";
+    radky += (n > 1 ? kBila : "") + std::to_string(n) + ". bedna -> " +
+             kBarvy[u] + kSlova[u] + "\r\n";
   }
   for (int pocet : urovni)
     ASSERT_GT(pocet, 0) << "the crates show every tier";
@@ -131,11 +131,11 @@ TEST(Terminal, TierWordsInTheirColours) {
             std::string::npos);
 
   // The intro's tier labels in the same colours.
-  EXPECT_NE(obrazovka.find(std::string(kBarvy[0]) + "1. Beznou\r\n" +
-                           kBarvy[1] + "2. Vzacnou\r\n" + kBarvy[2] +
-                           "3. Epickou\r\n" + kBarvy[3] + "4. Legendarni\r\n" +
-                           kBila + "Taky"),
-            std::string::npos);
+  EXPECT_NE(
+      obrazovka.find(std::string(kBarvy[0]) + "1. Beznou\r\n" + kBarvy[1] +
+                     "2. Vzacnou\r\n" + kBarvy[2] + "3. Epickou\r\n" +
+                     kBarvy[3] + "4. Legendarni\r\n" + kBila + "Taky"),
+      std::string::npos);
 
   // Cleared before each screen but the intro: two count screens, the
   // opening, the summary and the final statement.
